@@ -224,6 +224,8 @@ void Runtime::dispatch(F&& body) {
   rescheduleWake();
 }
 
+void Runtime::perform(const std::function<void()>& body) { dispatch(body); }
+
 void Runtime::start(const std::string& firstForm) {
   if (started_) return;
   started_ = true;

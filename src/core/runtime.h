@@ -212,6 +212,8 @@ class Runtime {
 
   // Starts the program: shows the first form.
   void start(const std::string& firstForm);
+  // Runs `body` as a handler would run (tests use it to set up a scene).
+  void perform(const std::function<void()>& body);
   bool ended() const { return ended_; }
   // A message box is open; no click, mouse or close reaches the forms.
   bool modal() const { return modalDepth_ > 0; }

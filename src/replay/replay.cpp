@@ -58,10 +58,12 @@ void Replay::trace(const core::TraceEvent& e) {
   }
 }
 
-Outcome Replay::run(const std::string& firstForm) {
+Outcome Replay::run(const std::string& firstForm,
+                    const std::function<void(core::Runtime&)>& prelude) {
   Outcome outcome;
   try {
     runtime_->start(firstForm);
+    if (prelude) runtime_->perform([&] { prelude(*runtime_); });
     while (!runtime_->ended() && step()) {
     }
   } catch (const ScriptFinished&) {
@@ -282,11 +284,12 @@ void Replay::dump(const Command& cmd) {
   }
 }
 
-std::string replayText(const std::string& script) {
+std::string replayText(const std::string& script,
+                       const std::function<void(core::Runtime&)>& prelude) {
   std::istringstream in(script);
   std::ostringstream out;
   Replay replay(in, out);
-  const Outcome outcome = replay.run();
+  const Outcome outcome = replay.run("Form1", prelude);
   std::string text = out.str();
   if (outcome.status != 0) text += "error " + outcome.error + '\n';
   return text;

@@ -39,8 +39,10 @@ class Replay : public core::Host {
   void setShotWriter(ShotWriter* writer) { shots_ = writer; }
   core::Runtime& runtime() { return *runtime_; }
 
-  // Starts the program on its first form and carries out the script.
-  Outcome run(const std::string& firstForm = "Form1");
+  // Starts the program on its first form and carries out the script. `prelude`, when given,
+  // runs right after the start, before the first line (tests set up a scene with it).
+  Outcome run(const std::string& firstForm = "Form1",
+              const std::function<void(core::Runtime&)>& prelude = {});
 
   // core::Host
   core::Micros now() const override { return clock_; }
@@ -78,6 +80,7 @@ class Replay : public core::Host {
 
 // Convenience for tests: replays `script` against every screen and returns the transcript,
 // followed by the error line when the script failed.
-std::string replayText(const std::string& script);
+std::string replayText(const std::string& script,
+                       const std::function<void(core::Runtime&)>& prelude = {});
 
 }  // namespace replay
