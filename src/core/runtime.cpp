@@ -486,6 +486,14 @@ std::optional<Ignored> Runtime::mouseDown(Form& form, int x, int y, MouseButton 
   return std::nullopt;
 }
 
+std::optional<Ignored> Runtime::mouseUp(Form& form, int x, int y) {
+  if (auto refused = inputAllowed(form)) return refused;
+  Control* target = hitTest(form, x, y);
+  if (target == nullptr) return std::nullopt;
+  dispatch([&] { form.run(target->name(), Event::Click); });
+  return std::nullopt;
+}
+
 std::optional<Ignored> Runtime::mouseMove(Form& form, int x, int y) {
   if (auto refused = inputAllowed(form)) return refused;
   Control* target = hitTest(form, x, y);

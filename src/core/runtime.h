@@ -244,6 +244,10 @@ class Runtime {
   // Input. Each returns the reason when the screen swallowed it.
   std::optional<Ignored> click(Form& form, int x, int y);
   std::optional<Ignored> mouseDown(Form& form, int x, int y, MouseButton button);
+  // The release of the left button that completes a click on a real screen, where press and
+  // release come apart: Click only, the press having had its MouseDown already. The caller
+  // sees to it that the press began on the control that is under the pointer now.
+  std::optional<Ignored> mouseUp(Form& form, int x, int y);
   std::optional<Ignored> mouseMove(Form& form, int x, int y);
   std::optional<Ignored> pressKey(Control& control);  // Enter or Space on a focused control
   std::optional<Ignored> typeText(Control& control, const std::string& text);
