@@ -2,9 +2,7 @@
 // game.
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "test_support.h"
@@ -15,19 +13,10 @@ using core::Slot;
 using testing_support::after;
 using testing_support::replayLines;
 using testing_support::startAt;
+using testing_support::stateLine;
 using testing_support::withoutTimes;
 
 using Lines = std::vector<std::string>;
-
-// The state line of a dump: the initial state with the given slots changed.
-std::string state(std::initializer_list<std::pair<Slot, const char*>> changes) {
-  std::vector<std::string> slots = {"0", "0", "0", "100", "100", "0", "1", "0",
-                                    "0", "0", "0", "0",   "0",   "0", "0", "0"};
-  for (const auto& [slot, text] : changes) slots[static_cast<int>(slot) - 1] = text;
-  std::string line = "state";
-  for (const auto& slot : slots) line += " \"" + slot + "\"";
-  return line;
-}
 
 // Prefixes each line with a time of the transcript.
 Lines at(const std::string& time, const Lines& lines) {
@@ -38,11 +27,11 @@ Lines at(const std::string& time, const Lines& lines) {
 
 // What making one bomb from 2 bottles, 3 dry ice and water leaves.
 std::string oneBombMade() {
-  return state({{Slot::Bottles, "1"},
-                {Slot::DryIce, "2"},
-                {Slot::Bombs, "1"},
-                {Slot::Water, "1"},
-                {Slot::BombMade, "1"}});
+  return stateLine({{Slot::Bottles, "1"},
+                    {Slot::DryIce, "2"},
+                    {Slot::Bombs, "1"},
+                    {Slot::Water, "1"},
+                    {Slot::BombMade, "1"}});
 }
 
 const std::string kGreeting = "ok\nok\n";  // the two greetings of every visit
@@ -96,9 +85,9 @@ TEST(Workshop, MissingItemSendsTheHeroBackAndKeepsWhatWasTaken) {
                                           "unload Form15",
                                           "load Form5",
                                           "show Form5",
-                                          state({{Slot::Bottles, c.bottlesAfter},
-                                                 {Slot::DryIce, c.dryIceAfter},
-                                                 {Slot::Water, c.water}}),
+                                          stateLine({{Slot::Bottles, c.bottlesAfter},
+                                                     {Slot::DryIce, c.dryIceAfter},
+                                                     {Slot::Water, c.water}}),
                                           "forms F5* Form5*",
                                       });
     expected.insert(expected.end(), rest.begin(), rest.end());
@@ -154,11 +143,11 @@ TEST(TryPrompt, DecliningLeavesTheWaterForTheNextBomb) {
                       "click Form5.Image4\nok\n" + kGreeting + kMakeBomb + "ok\nok\ndump\n",
                   kReadyForOne);
   EXPECT_EQ(withoutTimes(lines).back(), "forms F5* Form16*");
-  EXPECT_EQ(withoutTimes(lines).end()[-2], state({{Slot::Bottles, "0"},
-                                                  {Slot::DryIce, "1"},
-                                                  {Slot::Bombs, "2"},
-                                                  {Slot::Water, "1"},
-                                                  {Slot::BombMade, "1"}}));
+  EXPECT_EQ(withoutTimes(lines).end()[-2], stateLine({{Slot::Bottles, "0"},
+                                                      {Slot::DryIce, "1"},
+                                                      {Slot::Bombs, "2"},
+                                                      {Slot::Water, "1"},
+                                                      {Slot::BombMade, "1"}}));
 }
 
 TEST(BombTest, ExplosionAtFiveSecondsOwnerAtTenWhateverThePlayerClicks) {

@@ -10,6 +10,8 @@
 namespace {
 
 using testing_support::after;
+using testing_support::controlLine;
+using testing_support::repeated;
 using testing_support::replayLines;
 using testing_support::startAt;
 using testing_support::withoutTimes;
@@ -18,24 +20,9 @@ const std::string kPress = "down Form26.Command1\n";
 const std::string kEscaped = R"(msgbox "モーリンは逃げ切れた！！")";
 const std::string kCaught = R"(msgbox "モーリンは、目の前が真っ暗になった！")";
 
-std::string repeated(const std::string& text, int count) {
-  std::string out;
-  for (int i = 0; i < count; ++i) out += text;
-  return out;
-}
-
 // What the script did on the escape screen, times kept.
 std::vector<std::string> play(const std::string& script) {
   return after(replayLines(script, startAt("Form26")), "show F5");
-}
-
-// The control's line of the last `dump FORM`, without its time.
-std::string control(const std::vector<std::string>& lines, const std::string& name) {
-  const auto bare = withoutTimes(lines);
-  for (auto it = bare.rbegin(); it != bare.rend(); ++it) {
-    if (it->rfind("control " + name + " ", 0) == 0) return *it;
-  }
-  return "no " + name;
 }
 
 TEST(Escape, EveryMousePressClimbsAndTheKeyboardNever) {
@@ -53,13 +40,13 @@ TEST(Escape, EveryMousePressClimbsAndTheKeyboardNever) {
   };
   for (const auto& c : cases) {
     const auto lines = play(std::string(c.input) + "\ndump Form26\n");
-    EXPECT_EQ(control(lines, "Form26.Image2"),
+    EXPECT_EQ(controlLine(lines, "Form26.Image2"),
               c.climbs ? "control Form26.Image2 visible=1 picture=Form26_Image3 left=7200 top=4150"
                        : "control Form26.Image2 visible=1 picture=Form26_Image2 left=7200 top=4200")
         << c.input;
-    EXPECT_EQ(control(lines, "Form26.Timer1"), c.climbs
-                                                   ? "control Form26.Timer1 visible=0 interval=100"
-                                                   : "control Form26.Timer1 visible=0 interval=0")
+    EXPECT_EQ(controlLine(lines, "Form26.Timer1"),
+              c.climbs ? "control Form26.Timer1 visible=0 interval=100"
+                       : "control Form26.Timer1 visible=0 interval=0")
         << c.input;
   }
 }
@@ -85,10 +72,10 @@ TEST(Escape, BothFiguresSwapPosesAtEveryRung) {
   };
   for (const auto& c : cases) {
     const auto lines = play(c.script + "dump Form26\n");
-    EXPECT_EQ(control(lines, "Form26.Image2"),
+    EXPECT_EQ(controlLine(lines, "Form26.Image2"),
               std::string("control Form26.Image2 visible=1 ") + c.hero)
         << c.script;
-    EXPECT_EQ(control(lines, "Form26.Image4"),
+    EXPECT_EQ(controlLine(lines, "Form26.Image4"),
               std::string("control Form26.Image4 visible=1 ") + c.officer)
         << c.script;
   }
@@ -96,9 +83,9 @@ TEST(Escape, BothFiguresSwapPosesAtEveryRung) {
 
 TEST(Escape, OfficerWaitsForTheFirstPress) {
   const auto lines = play("wait 60000\ndump Form26\n");
-  EXPECT_EQ(control(lines, "Form26.Image4"),
+  EXPECT_EQ(controlLine(lines, "Form26.Image4"),
             "control Form26.Image4 visible=1 picture=Form26_Image4 left=7200 top=6200");
-  EXPECT_EQ(control(lines, "Form26.Timer1"), "control Form26.Timer1 visible=0 interval=0");
+  EXPECT_EQ(controlLine(lines, "Form26.Timer1"), "control Form26.Timer1 visible=0 interval=0");
   for (const auto& line : withoutTimes(lines)) EXPECT_EQ(line.rfind("control ", 0), 0u) << line;
 }
 
@@ -118,12 +105,12 @@ TEST(Escape, IdleHeroIsCaughtAndTheGameIsOver) {
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines[0], std::string(c.caught) + " " + kCaught);
     // The chase stopped at the catch: nothing moves while the message is open.
-    EXPECT_EQ(control(lines, "Form26.Image2"),
+    EXPECT_EQ(controlLine(lines, "Form26.Image2"),
               "control Form26.Image2 visible=1 picture=Form26_Image3 left=7200 top=4150");
-    EXPECT_EQ(control(lines, "Form26.Image4"),
+    EXPECT_EQ(controlLine(lines, "Form26.Image4"),
               "control Form26.Image4 visible=1 picture=Form26_Image5 left=7200 top=4150");
-    EXPECT_EQ(control(lines, "Form26.Timer1"), "control Form26.Timer1 visible=0 interval=0");
-    EXPECT_EQ(control(lines, "Form26.Timer2"), "control Form26.Timer2 visible=0 interval=0");
+    EXPECT_EQ(controlLine(lines, "Form26.Timer1"), "control Form26.Timer1 visible=0 interval=0");
+    EXPECT_EQ(controlLine(lines, "Form26.Timer2"), "control Form26.Timer2 visible=0 interval=0");
     const std::vector<std::string> end(bare.end() - 6, bare.end());
     EXPECT_EQ(end,
               (std::vector<std::string>{
@@ -192,10 +179,10 @@ TEST(Escape, EscapeStopsTheChaseAndOpensTheMaze) {
   const std::string step = kPress + "wait 100\n";
   const auto lines = play(repeated(step, 83) + kPress + "wait 1000\ndump Form26\n" +
                           repeated("ok\n", 5) + "dump\n");
-  EXPECT_EQ(control(lines, "Form26.Image2"),
+  EXPECT_EQ(controlLine(lines, "Form26.Image2"),
             "control Form26.Image2 visible=1 picture=Form26_Image2 left=7200 top=0");
-  EXPECT_EQ(control(lines, "Form26.Timer1"), "control Form26.Timer1 visible=0 interval=0");
-  EXPECT_EQ(control(lines, "Form26.Timer2"), "control Form26.Timer2 visible=0 interval=0");
+  EXPECT_EQ(controlLine(lines, "Form26.Timer1"), "control Form26.Timer1 visible=0 interval=0");
+  EXPECT_EQ(controlLine(lines, "Form26.Timer2"), "control Form26.Timer2 visible=0 interval=0");
   const auto rest = after(lines, kEscaped);
   const std::vector<std::string> expected = {
       "9300 ok",

@@ -11,19 +11,19 @@
 namespace {
 
 using core::Slot;
+using testing_support::captionOf;
+using testing_support::controlLine;
+using testing_support::repeated;
 using testing_support::replayLines;
 using testing_support::startAt;
+using testing_support::stateLine;
 using testing_support::throughOpening;
 using testing_support::withoutTimes;
 
 // One press of the attack button and the five messages of every turn.
 const std::string kTurn = "click Form13.Command1\nok\nok\nok\nok\nok\n";
 
-std::string turns(int count) {
-  std::string script;
-  for (int i = 0; i < count; ++i) script += kTurn;
-  return script;
-}
+std::string turns(int count) { return repeated(kTurn, count); }
 
 // The transcript without times and without the control lines of `dump FORM`, last `count` lines.
 std::vector<std::string> tail(const std::vector<std::string>& lines, std::size_t count) {
@@ -35,30 +35,9 @@ std::vector<std::string> tail(const std::vector<std::string>& lines, std::size_t
   return kept;
 }
 
-// The line of a control in the last `dump FORM` that listed it, without time.
-std::string dumped(const std::vector<std::string>& lines, const std::string& control) {
-  const auto bare = withoutTimes(lines);
-  for (auto it = bare.rbegin(); it != bare.rend(); ++it) {
-    if (it->rfind("control " + control + " ", 0) == 0) return *it;
-  }
-  return "not dumped";
-}
-
-std::string caption(const std::vector<std::string>& lines, const std::string& control) {
-  const std::string line = dumped(lines, control);
-  const auto start = line.find(" caption=\"");
-  if (start == std::string::npos) return "no caption";
-  const auto from = start + 10;
-  return line.substr(from, line.find('"', from) - from);
-}
-
 // The state line of a dump: the initial state with the slots the fight touches.
 std::string state(const char* hp, const char* canteen, const char* bombs = "0") {
-  const std::vector<std::string> slots = {"0", "0", bombs, "100", hp,  "0", "1", canteen,
-                                          "0", "0", "0",   "0",   "0", "0", "0", "0"};
-  std::string line = "state";
-  for (const auto& slot : slots) line += " \"" + slot + "\"";
-  return line;
+  return stateLine({{Slot::Bombs, bombs}, {Slot::Hp, hp}, {Slot::Canteen, canteen}});
 }
 
 TEST(GentlemanBattle, HeroHpDecidesWhetherAndWhenTheFightEnds) {
@@ -98,7 +77,7 @@ TEST(GentlemanBattle, HeroHpDecidesWhetherAndWhenTheFightEnds) {
               state(c.hpAfter, "1"),
               "forms F5* Form4*",
           });
-      EXPECT_EQ(caption(lines, "Form4.Label13"), c.hpAfter) << c.hp;  // the panel's HP
+      EXPECT_EQ(captionOf(lines, "Form4.Label13"), c.hpAfter) << c.hp;  // the panel's HP
     } else {
       // A lost fight writes nothing: the state is as it was before it.
       expected.insert(expected.end(), {
@@ -118,8 +97,8 @@ TEST(GentlemanBattle, HeroHpDecidesWhetherAndWhenTheFightEnds) {
 
 TEST(GentlemanBattle, FightGoesOnWithTheGentlemanAtZeroAndTheStateUntouched) {
   const auto lines = replayLines(turns(7) + "dump\ndump Form13\n", startAt("Form13"));
-  EXPECT_EQ(caption(lines, "Form13.Label3"), "0");
-  EXPECT_EQ(caption(lines, "Form13.Label5"), "65");
+  EXPECT_EQ(captionOf(lines, "Form13.Label3"), "0");
+  EXPECT_EQ(captionOf(lines, "Form13.Label5"), "65");
   EXPECT_EQ(tail(lines, 2), (std::vector<std::string>{state("100", "0"), "forms Form13* F5*"}));
 }
 
@@ -132,17 +111,17 @@ TEST(GentlemanBattle, OnlyTheFirstCommandActsAndBringsUpTheAttackPicture) {
   // The dead buttons leave no trace at all.
   EXPECT_EQ(tail(before, 3),
             (std::vector<std::string>{"show F5", state("100", "0", "3"), "forms F5* Form13*"}));
-  EXPECT_EQ(dumped(before, "Form13.Picture1"), picture + "none left=0 top=1200");
-  EXPECT_EQ(caption(before, "Form13.Label3"), "70");
-  EXPECT_EQ(caption(before, "Form13.Label5"), "100");
-  EXPECT_EQ(caption(before, "Form13.Label7"), "3");
+  EXPECT_EQ(controlLine(before, "Form13.Picture1"), picture + "none left=0 top=1200");
+  EXPECT_EQ(captionOf(before, "Form13.Label3"), "70");
+  EXPECT_EQ(captionOf(before, "Form13.Label5"), "100");
+  EXPECT_EQ(captionOf(before, "Form13.Label7"), "3");
 
   const auto after = replayLines("click Form13.Command1\nok\nok\nok\nok\nok\ndump Form13\n",
                                  startAt("Form13", {{Slot::Bombs, "3"}}));
-  EXPECT_EQ(dumped(after, "Form13.Picture1"), picture + "Form13_Picture2 left=0 top=1200");
-  EXPECT_EQ(caption(after, "Form13.Label3"), "60");
-  EXPECT_EQ(caption(after, "Form13.Label5"), "95");
-  EXPECT_EQ(caption(after, "Form13.Label7"), "3");  // shown as on entry, never changed
+  EXPECT_EQ(controlLine(after, "Form13.Picture1"), picture + "Form13_Picture2 left=0 top=1200");
+  EXPECT_EQ(captionOf(after, "Form13.Label3"), "60");
+  EXPECT_EQ(captionOf(after, "Form13.Label5"), "95");
+  EXPECT_EQ(captionOf(after, "Form13.Label7"), "3");  // shown as on entry, never changed
 }
 
 TEST(GentlemanBattle, SkillLevelNamesTheCommands) {
@@ -159,7 +138,8 @@ TEST(GentlemanBattle, SkillLevelNamesTheCommands) {
   for (const auto& c : cases) {
     const auto lines = replayLines("dump Form13\n", startAt("Form13", {{Slot::Skill, c.skill}}));
     for (int i = 0; i < 4; ++i) {
-      EXPECT_EQ(caption(lines, "Form13.Command" + std::to_string(i + 1)), c.captions[i]) << c.skill;
+      EXPECT_EQ(captionOf(lines, "Form13.Command" + std::to_string(i + 1)), c.captions[i])
+          << c.skill;
     }
   }
 }

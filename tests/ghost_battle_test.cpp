@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "test_support.h"
@@ -10,19 +9,16 @@
 namespace {
 
 using core::Slot;
-using testing_support::after;
+using testing_support::msgboxLine;
 using testing_support::Prelude;
-using testing_support::replayLines;
 using testing_support::startAt;
-using testing_support::withoutTimes;
-
-using Slots = std::vector<std::pair<Slot, const char*>>;
+using testing_support::stateLine;
 
 // What the game does after the prelude, without times, keeping of the dumped controls only
 // `controls` ("Form22.Label4").
 std::vector<std::string> play(const Prelude& start, const std::string& script,
                               const std::vector<std::string>& controls = {}) {
-  auto lines = withoutTimes(after(replayLines(script, start), "show F5"));
+  auto lines = testing_support::play(start, script);
   std::erase_if(lines, [&](const std::string& line) {
     if (line.rfind("control ", 0) != 0) return false;
     for (const auto& c : controls) {
@@ -33,23 +29,12 @@ std::vector<std::string> play(const Prelude& start, const std::string& script,
   return lines;
 }
 
-std::string stateLine(const Slots& changes = {}) {
-  std::vector<std::string> texts = {"0", "0", "0", "100", "100", "0", "1", "0",
-                                    "0", "0", "0", "0",   "0",   "0", "0", "0"};
-  for (const auto& [slot, text] : changes) texts[static_cast<int>(slot) - 1] = text;
-  std::string line = "state";
-  for (const auto& text : texts) line += " \"" + text + "\"";
-  return line;
-}
-
-std::string msgbox(const std::string& text) { return "msgbox \"" + text + "\""; }
-
 void append(std::vector<std::string>& lines, const std::vector<std::string>& more) {
   lines.insert(lines.end(), more.begin(), more.end());
 }
 
-const std::vector<std::string> kBombHits = {msgbox("モーリンの水爆！"), "ok",
-                                            msgbox("幽霊はダメージを受けている！！"), "ok"};
+const std::vector<std::string> kBombHits = {msgboxLine("モーリンの水爆！"), "ok",
+                                            msgboxLine("幽霊はダメージを受けている！！"), "ok"};
 
 TEST(GhostBattle, OpensWithTheHerosHpAndNotTheGhosts) {
   EXPECT_EQ(play(startAt("Form22", {{Slot::Hp, "35"}}), "dump Form22\n",
@@ -75,14 +60,15 @@ TEST(GhostBattle, CursesCostTwentyUntilHpFallsBelowZero) {
     std::vector<std::string> expected;
     for (const char* hp : c.hpAfterEachBlow) {
       script += "click Form22.Command1\nok\nok\nok\ndump Form22\nok\n";
-      append(expected, {msgbox("幽霊には効果がないみたいだ！"), "ok", msgbox("幽霊の攻撃！"), "ok",
-                        msgbox("「のろい」"), "ok", msgbox("モーリンは20のダメージを受けた！"),
-                        "control Form22.Label4 visible=1 caption=\"" + std::string(hp) +
-                            "\" left=1200 top=3000",
-                        "ok"});
+      append(
+          expected,
+          {msgboxLine("幽霊には効果がないみたいだ！"), "ok", msgboxLine("幽霊の攻撃！"), "ok",
+           msgboxLine("「のろい」"), "ok", msgboxLine("モーリンは20のダメージを受けた！"),
+           "control Form22.Label4 visible=1 caption=\"" + std::string(hp) + "\" left=1200 top=3000",
+           "ok"});
     }
     script += "ok\ndump\n";
-    append(expected, {msgbox("モーリンは目の前が真っ暗になった！！"), "ok", "load Form19",
+    append(expected, {msgboxLine("モーリンは目の前が真っ暗になった！！"), "ok", "load Form19",
                       "show Form19", "unload Form22",
                       stateLine({{Slot::Hp, c.hpAfterEachBlow.back()}}), "forms F5* Form19*"});
     EXPECT_EQ(play(startAt("Form22", {{Slot::Hp, c.startHp}}), script, {"Form22.Label4"}), expected)
@@ -94,13 +80,13 @@ TEST(GhostBattle, CursesCostTwentyUntilHpFallsBelowZero) {
 // fifth bomb still wins, at 80 HP. The section comes back showing the bombs left.
 TEST(GhostBattle, TheFifthBombWinsTheCandy) {
   std::string script = "click Form22.Command1\nok\nok\nok\nok\n";
-  std::vector<std::string> expected = {msgbox("幽霊には効果がないみたいだ！"),
+  std::vector<std::string> expected = {msgboxLine("幽霊には効果がないみたいだ！"),
                                        "ok",
-                                       msgbox("幽霊の攻撃！"),
+                                       msgboxLine("幽霊の攻撃！"),
                                        "ok",
-                                       msgbox("「のろい」"),
+                                       msgboxLine("「のろい」"),
                                        "ok",
-                                       msgbox("モーリンは20のダメージを受けた！"),
+                                       msgboxLine("モーリンは20のダメージを受けた！"),
                                        "ok"};
   for (int bomb = 0; bomb < 5; ++bomb) {
     script += "click Form22.Command2\nok\nok\n";
@@ -108,8 +94,8 @@ TEST(GhostBattle, TheFifthBombWinsTheCandy) {
   }
   script += "ok\nok\ndump\ndump Form9\n";
   append(expected,
-         {msgbox("幽霊は、消えた！"), "ok", msgbox("幽霊は不思議なアメをおいていった！"), "ok",
-          "unload Form22", "load Form9", "show Form9",
+         {msgboxLine("幽霊は、消えた！"), "ok", msgboxLine("幽霊は不思議なアメをおいていった！"),
+          "ok", "unload Form22", "load Form9", "show Form9",
           stateLine({{Slot::Bombs, "2"}, {Slot::Hp, "80"}, {Slot::Candy, "1"}}), "forms F5* Form9*",
           "control Form9.Label8 visible=1 caption=\"2\" left=1440 top=6240",
           "control Form9.Label13 visible=1 caption=\"80\" left=6000 top=4920"});
@@ -128,7 +114,7 @@ TEST(GhostBattle, WithoutBombsThePressOnlySaysSo) {
   }
   for (int press = 0; press < 2; ++press) {
     script += "click Form22.Command2\nok\n";
-    append(expected, {msgbox("水爆がない！！"), "ok"});
+    append(expected, {msgboxLine("水爆がない！！"), "ok"});
   }
   script += "dump\ndump Form22\n";
   append(expected, {stateLine(), "forms F5* Form22*",

@@ -2,9 +2,7 @@
 // at 100 yen each.
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "test_support.h"
@@ -13,26 +11,16 @@ namespace {
 
 using core::Slot;
 using testing_support::after;
+using testing_support::controlLine;
 using testing_support::replayLines;
 using testing_support::startAt;
+using testing_support::stateLine;
 using testing_support::withoutTimes;
 
 using Lines = std::vector<std::string>;
 
 // The state line of a dump with the given money and every other slot as at the start.
-std::string stateWithMoney(const std::string& money) {
-  return R"(state "0" "0" "0" ")" + money +
-         R"(" "100" "0" "1" "0" "0" "0" "0" "0" "0" "0" "0" "0")";
-}
-
-// The line of a control in the last `dump FORM` that listed it, without time.
-std::string dumped(const std::vector<std::string>& lines, const std::string& control) {
-  const auto bare = withoutTimes(lines);
-  for (auto it = bare.rbegin(); it != bare.rend(); ++it) {
-    if (it->rfind("control " + control + " ", 0) == 0) return *it;
-  }
-  return "not dumped";
-}
+std::string stateWithMoney(const std::string& money) { return stateLine({{Slot::Money, money}}); }
 
 const std::string kClosingMessages = "ok\nok\nok\n";
 
@@ -92,15 +80,17 @@ TEST(RiceCrackerGame, EveryFifthClickFinishesACrackerThatPaysAtTheEnd) {
     const auto lines =
         replayLines(script + "dump Form25\nwait 10000\n" + kClosingMessages + "dump\ndump Form6\n",
                     startAt("Form25"));
-    EXPECT_EQ(dumped(lines, "Form25.Picture1"),
+    EXPECT_EQ(controlLine(lines, "Form25.Picture1"),
               std::string("control Form25.Picture1 visible=1 picture=") + c.picture +
                   " left=2400 top=840")
         << c.clicks;
-    EXPECT_EQ(dumped(lines, "Form25.Text1"), std::string("control Form25.Text1 visible=0 text=\"") +
-                                                 c.step + "\" left=960 top=3480")
+    EXPECT_EQ(
+        controlLine(lines, "Form25.Text1"),
+        std::string("control Form25.Text1 visible=0 text=\"") + c.step + "\" left=960 top=3480")
         << c.clicks;
-    EXPECT_EQ(dumped(lines, "Form25.Text2"), std::string("control Form25.Text2 visible=0 text=\"") +
-                                                 c.crackers + "\" left=1320 top=2760")
+    EXPECT_EQ(controlLine(lines, "Form25.Text2"),
+              std::string("control Form25.Text2 visible=0 text=\"") + c.crackers +
+                  "\" left=1320 top=2760")
         << c.clicks;
     Lines closing;  // what follows the first dump
     for (const auto& line : after(lines, "show F5")) {
@@ -121,7 +111,7 @@ TEST(RiceCrackerGame, EveryFifthClickFinishesACrackerThatPaysAtTheEnd) {
                        }))
         << c.clicks;
     // Section 3 is opened anew, so its panel shows the pay.
-    EXPECT_EQ(dumped(lines, "Form6.Label10"),
+    EXPECT_EQ(controlLine(lines, "Form6.Label10"),
               std::string("control Form6.Label10 visible=1 caption=\"") + c.money +
                   "\" left=1440 top=6600")
         << c.clicks;

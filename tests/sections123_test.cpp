@@ -11,28 +11,11 @@
 namespace {
 
 using core::Slot;
-using testing_support::after;
+using testing_support::msgboxLine;
+using testing_support::play;
 using testing_support::Prelude;
-using testing_support::replayLines;
 using testing_support::startAt;
-using testing_support::withoutTimes;
-
-// What the game does after the prelude has opened its screen, without times.
-std::vector<std::string> play(const Prelude& start, const std::string& script) {
-  return withoutTimes(after(replayLines(script, start), "show F5"));
-}
-
-// The `state` line of a dump: the initial texts with `changes` written over them.
-std::string stateLine(std::initializer_list<std::pair<Slot, const char*>> changes = {}) {
-  std::vector<std::string> texts = {"0", "0", "0", "100", "100", "0", "1", "0",
-                                    "0", "0", "0", "0",   "0",   "0", "0", "0"};
-  for (const auto& [slot, text] : changes) texts[static_cast<int>(slot) - 1] = text;
-  std::string line = "state";
-  for (const auto& text : texts) line += " \"" + text + "\"";
-  return line;
-}
-
-std::string msgbox(const std::string& text) { return "msgbox \"" + text + "\""; }
+using testing_support::stateLine;
 
 TEST(SectionPlaces, MessagePlacesTalkAndChangeNothing) {
   const struct {
@@ -49,7 +32,7 @@ TEST(SectionPlaces, MessagePlacesTalkAndChangeNothing) {
   for (const auto& c : cases) {
     const std::string form = c.form;
     const auto lines = play(startAt(form), "click " + form + "." + c.place + "\nok\ndump\n");
-    const std::vector<std::string> expected = {msgbox(c.message), "ok", stateLine(),
+    const std::vector<std::string> expected = {msgboxLine(c.message), "ok", stateLine(),
                                                "forms " + form + "* F5*"};
     EXPECT_EQ(lines, expected) << form << "." << c.place;
   }
@@ -94,7 +77,7 @@ TEST(SectionPlaces, BottleSpotsRebuildTheSectionBeforeTheirMessage) {
           "unload " + form,
           "load " + form,
           "show " + form,
-          msgbox("モーリンはペットボトルを見つけた！！"),
+          msgboxLine("モーリンはペットボトルを見つけた！！"),
           "control " + form + ".Label4 visible=1 caption=\"" + std::to_string(bottles) +
               "\" left=1800 top=5520",
           "control " + form + ".Label10 visible=1 caption=\"300\" left=1440 top=6600",
@@ -129,44 +112,46 @@ TEST(SectionPlaces, ExitsShowTheirMessagesThenSwitchScreens) {
       {"clinic",
        startAt("Form4"),
        "click Form4.Image2\ndump\n",
-       {"unload Form4", "load Form12", msgbox("いらっしゃいませ。"), stateLine(),
+       {"unload Form4", "load Form12", msgboxLine("いらっしゃいませ。"), stateLine(),
         "forms F5* Form12"}},
       // The store's greeting comes over section 1, which closes only once the shop is up.
       {"store",
        startAt("Form4"),
        "click Form4.Image3\ndump\nok\nok\nok\ndump\n",
-       {"load Form11", msgbox("社員：いらっしゃいませ。当店ではいろいろなものを売っております。"),
-        stateLine(), "forms Form4* F5* Form11", "ok", msgbox("社員：ドライアイスですか？"), "ok",
-        msgbox("でしたらこちらです。"), "ok", "show Form11", "unload Form4", stateLine(),
+       {"load Form11",
+        msgboxLine("社員：いらっしゃいませ。当店ではいろいろなものを売っております。"), stateLine(),
+        "forms Form4* F5* Form11", "ok", msgboxLine("社員：ドライアイスですか？"), "ok",
+        msgboxLine("でしたらこちらです。"), "ok", "show Form11", "unload Form4", stateLine(),
         "forms F5* Form11*"}},
       {"pharmacy",
        startAt("Form4"),
        "click Form4.Image5\nok\n",
-       {msgbox("薬局だ！！"), "ok", "unload Form4", "load Form14", "show Form14"}},
+       {msgboxLine("薬局だ！！"), "ok", "unload Form4", "load Form14", "show Form14"}},
       {"pasta restaurant before the canteen",
        startAt("Form4"),
        "click Form4.Image6\nok\nok\n",
-       {msgbox("従業員「うちのパスタは、さいこうねーー！！」"), "ok",
-        msgbox("ジェントルマンが勝負をしかけてきた。"), "ok", "unload Form4", "load Form13"}},
+       {msgboxLine("従業員「うちのパスタは、さいこうねーー！！」"), "ok",
+        msgboxLine("ジェントルマンが勝負をしかけてきた。"), "ok", "unload Form4", "load Form13"}},
       {"pasta restaurant with the canteen won",
        startAt("Form4", {{Slot::Canteen, "1"}}),
        "click Form4.Image6\nok\nok\ndump\n",
-       {msgbox("従業員「うちのパスタは、さいこうねーー！！」"), "ok",
-        msgbox("ジェントルマン：おまえは前のやろうだな！あっちいけ！"), "ok",
+       {msgboxLine("従業員「うちのパスタは、さいこうねーー！！」"), "ok",
+        msgboxLine("ジェントルマン：おまえは前のやろうだな！あっちいけ！"), "ok",
         stateLine({{Slot::Canteen, "1"}}), "forms F5* Form4*"}},
       {"ガブリン's house",
        startAt("Form5"),
        "click Form5.Image4\nok\n",
-       {msgbox("ガブリンの家だ！！！"), "ok", "unload Form5", "load Form15"}},
+       {msgboxLine("ガブリンの家だ！！！"), "ok", "unload Form5", "load Form15"}},
       {"restaurant",
        startAt("Form6"),
        "click Form6.Image4\nok\n",
-       {msgbox("従業員：へいらっしゃい！食べてく？"), "ok", "unload Form6", "load Form20",
+       {msgboxLine("従業員：へいらっしゃい！食べてく？"), "ok", "unload Form6", "load Form20",
         "show Form20"}},
       {"job offer",
        startAt("Form6"),
        "click Form6.Image7\nok\n",
-       {msgbox("ちょっとそこのお兄ちゃん！！バイトしない？"), "ok", "unload Form6", "load Form23"}},
+       {msgboxLine("ちょっとそこのお兄ちゃん！！バイトしない？"), "ok", "unload Form6",
+        "load Form23"}},
   };
   for (const auto& c : cases) {
     auto lines = play(c.start, c.script);
@@ -179,13 +164,13 @@ TEST(SectionPlaces, ExitsShowTheirMessagesThenSwitchScreens) {
 // section is not rebuilt.
 TEST(SectionPlaces, PerorinGivesTheCardKeyOnlyAfterTheFirstBomb) {
   const std::vector<std::string> hints = {
-      msgbox("ガブリンとかいうやつの家で水爆作れるって！"), "ok",
-      msgbox("ガブリンの家に行って水爆を作ればいいものやる"), "ok"};
-  const std::vector<std::string> gift = {msgbox("私ぺろりんです。"),
+      msgboxLine("ガブリンとかいうやつの家で水爆作れるって！"), "ok",
+      msgboxLine("ガブリンの家に行って水爆を作ればいいものやる"), "ok"};
+  const std::vector<std::string> gift = {msgboxLine("私ぺろりんです。"),
                                          "ok",
-                                         msgbox("これやる！"),
+                                         msgboxLine("これやる！"),
                                          "ok",
-                                         msgbox("モーリンはカードキーをもらった！"),
+                                         msgboxLine("モーリンはカードキーをもらった！"),
                                          "ok"};
   const struct {
     const char* name;

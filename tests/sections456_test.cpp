@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "test_support.h"
@@ -11,41 +10,13 @@
 namespace {
 
 using core::Slot;
-using testing_support::after;
+using testing_support::captionOf;
+using testing_support::msgboxLine;
+using testing_support::play;
 using testing_support::Prelude;
-using testing_support::replayLines;
+using testing_support::Slots;
 using testing_support::startAt;
-using testing_support::withoutTimes;
-
-using Slots = std::vector<std::pair<Slot, const char*>>;
-
-// What the game does after the prelude has opened its screen, without times.
-std::vector<std::string> play(const Prelude& start, const std::string& script) {
-  return withoutTimes(after(replayLines(script, start), "show F5"));
-}
-
-// The `state` line of a dump: the initial texts with `changes` written over them.
-std::string stateLine(const Slots& changes = {}) {
-  std::vector<std::string> texts = {"0", "0", "0", "100", "100", "0", "1", "0",
-                                    "0", "0", "0", "0",   "0",   "0", "0", "0"};
-  for (const auto& [slot, text] : changes) texts[static_cast<int>(slot) - 1] = text;
-  std::string line = "state";
-  for (const auto& text : texts) line += " \"" + text + "\"";
-  return line;
-}
-
-std::string msgbox(const std::string& text) { return "msgbox \"" + text + "\""; }
-
-// The caption of one control in the lines of a `dump FORM`.
-std::string captionIn(const std::vector<std::string>& lines, const std::string& control) {
-  const std::string head = "control " + control + " ";
-  for (const auto& line : lines) {
-    if (line.rfind(head, 0) != 0) continue;
-    const auto start = line.find("caption=\"") + 9;
-    return line.substr(start, line.find('"', start) - start);
-  }
-  return "(no such control)";
-}
+using testing_support::stateLine;
 
 // Each place reads its item once and answers by it; the screen stays either way. Every case
 // opens its screen with the item slot written, so F5 is loaded before the screen.
@@ -151,7 +122,7 @@ TEST(LaterPlaces, AnswerByTheirItemAndKeepTheScreen) {
       script += "click " + form + "." + c.place + "\n";
       for (const char* message : c.messages) {
         script += "ok\n";
-        expected.push_back(msgbox(message));
+        expected.push_back(msgboxLine(message));
         expected.push_back("ok");
       }
     }
@@ -192,13 +163,13 @@ TEST(LaterPlaces, ExitsOpenTheirSceneInOrder) {
       {"drugstore with the card key",
        startAt("Form7", {{Slot::CardKey, "1"}}),
        "click Form7.Image4\nok\n",
-       {msgbox("カードキーで店の裏側に入れた！"), "ok", "load Form21", "show Form21",
+       {msgboxLine("カードキーで店の裏側に入れた！"), "ok", "load Form21", "show Form21",
         "unload Form7"}},
       {"cemetery with the scope",
        startAt("Form9", {{Slot::Scope, "1"}}),
        "click Form9.Image3\nok\n",
-       {msgbox("シルフスコープのおかげで、幽霊が見える！！！"), "ok", "load Form22", "show Form22",
-        "unload Form9"}},
+       {msgboxLine("シルフスコープのおかげで、幽霊が見える！！！"), "ok", "load Form22",
+        "show Form22", "unload Form9"}},
       {"ムニャ with the LED: no word from the map",
        startAt("Form9", {{Slot::Led, "1"}}),
        "click Form9.Image4\n",
@@ -207,15 +178,15 @@ TEST(LaterPlaces, ExitsOpenTheirSceneInOrder) {
       {"police station",
        startAt("Form10"),
        "click Form10.Image2\nok\nok\ndump\nok\nok\n",
-       {msgbox("知多警察署だ！！"), "ok", msgbox("中に潜入します。"), "ok", "load Form26",
-        "show Form26", "unload Form10", msgbox("警察が追ってきた！"), stateLine(),
-        "forms F5* Form26*", "ok", msgbox("スタートボタンを連打して逃げてください"), "ok"}},
+       {msgboxLine("知多警察署だ！！"), "ok", msgboxLine("中に潜入します。"), "ok", "load Form26",
+        "show Form26", "unload Form10", msgboxLine("警察が追ってきた！"), stateLine(),
+        "forms F5* Form26*", "ok", msgboxLine("スタートボタンを連打して逃げてください"), "ok"}},
       {"city hall with the maze key",
        startAt("Form10", {{Slot::MazeKey, "1"}}),
        "click Form10.Image3\nok\nok\ndump\nok\n",
-       {msgbox("モーリン：市長はどこだ！"), "ok",
-        msgbox("役員：市長はいません！変わりにオヤジがいます。案内します。"), "ok", "unload Form10",
-        "load Form28", "show Form28", msgbox("オヤジが勝負を仕掛けてきた！"),
+       {msgboxLine("モーリン：市長はどこだ！"), "ok",
+        msgboxLine("役員：市長はいません！変わりにオヤジがいます。案内します。"), "ok",
+        "unload Form10", "load Form28", "show Form28", msgboxLine("オヤジが勝負を仕掛けてきた！"),
         stateLine({{Slot::MazeKey, "1"}}), "forms F5* Form28*", "ok"}},
       // Section 1 is up before the police station goes.
       {"back button",
@@ -243,11 +214,11 @@ TEST(LaterPlaces, PoliceStationIsLeftWithThePanelIntact) {
   for (const auto& c : cases) {
     const auto lines = play(start, c.script);
     const std::string form = c.destination;
-    EXPECT_EQ(captionIn(lines, form + ".Label4"), "3") << c.script;
-    EXPECT_EQ(captionIn(lines, form + ".Label6"), "2") << c.script;
-    EXPECT_EQ(captionIn(lines, form + ".Label8"), "4") << c.script;
-    EXPECT_EQ(captionIn(lines, form + ".Label10"), "250") << c.script;
-    EXPECT_EQ(captionIn(lines, form + ".Label13"), "-5") << c.script;
+    EXPECT_EQ(captionOf(lines, form + ".Label4"), "3") << c.script;
+    EXPECT_EQ(captionOf(lines, form + ".Label6"), "2") << c.script;
+    EXPECT_EQ(captionOf(lines, form + ".Label8"), "4") << c.script;
+    EXPECT_EQ(captionOf(lines, form + ".Label10"), "250") << c.script;
+    EXPECT_EQ(captionOf(lines, form + ".Label13"), "-5") << c.script;
   }
 }
 

@@ -11,28 +11,12 @@
 namespace {
 
 using core::Slot;
-using testing_support::after;
+using testing_support::msgboxLine;
+using testing_support::play;
 using testing_support::Prelude;
-using testing_support::replayLines;
+using testing_support::repeated;
 using testing_support::startAt;
-using testing_support::withoutTimes;
-
-// What the game does after the prelude has opened its screen, without times.
-std::vector<std::string> play(const Prelude& start, const std::string& script) {
-  return withoutTimes(after(replayLines(script, start), "show F5"));
-}
-
-// The `state` line of a dump: the initial texts with `changes` written over them.
-std::string stateLine(std::initializer_list<std::pair<Slot, const char*>> changes = {}) {
-  std::vector<std::string> texts = {"0", "0", "0", "100", "100", "0", "1", "0",
-                                    "0", "0", "0", "0",   "0",   "0", "0", "0"};
-  for (const auto& [slot, text] : changes) texts[static_cast<int>(slot) - 1] = text;
-  std::string line = "state";
-  for (const auto& text : texts) line += " \"" + text + "\"";
-  return line;
-}
-
-std::string msgbox(const std::string& text) { return "msgbox \"" + text + "\""; }
+using testing_support::stateLine;
 
 std::vector<std::string> operator+(std::vector<std::string> a, const std::vector<std::string>& b) {
   a.insert(a.end(), b.begin(), b.end());
@@ -68,16 +52,10 @@ std::vector<std::string> following(const std::vector<std::string>& lines,
   return {it == lines.end() ? it : it + 1, lines.end()};
 }
 
-std::string repeat(const std::string& text, int times) {
-  std::string out;
-  for (int i = 0; i < times; ++i) out += text;
-  return out;
-}
-
-const std::vector<std::string> kThanks = {msgbox("ありがとうございました。"), "ok"};
+const std::vector<std::string> kThanks = {msgboxLine("ありがとうございました。"), "ok"};
 
 TEST(DryIceShop, SellsOnePiecePerClickWhileTheMoneyLasts) {
-  const std::vector<std::string> refused = {msgbox("お金が足りません。"), "ok"};
+  const std::vector<std::string> refused = {msgboxLine("お金が足りません。"), "ok"};
   const struct {
     const char* money;
     int clicks;
@@ -90,10 +68,10 @@ TEST(DryIceShop, SellsOnePiecePerClickWhileTheMoneyLasts) {
       {"99", 1, refused, "99", "0"},
   };
   for (const auto& c : cases) {
-    const auto lines =
-        play(startAt("Form4", {{Slot::Money, c.money}}),
-             "click Form4.Image3\nok\nok\nok\n" + repeat("click Form11.Command1\nok\n", c.clicks) +
-                 "click Form11.Command2\nok\ndump\ndump Form4\n");
+    const auto lines = play(startAt("Form4", {{Slot::Money, c.money}}),
+                            "click Form4.Image3\nok\nok\nok\n" +
+                                repeated("click Form11.Command1\nok\n", c.clicks) +
+                                "click Form11.Command2\nok\ndump\ndump Form4\n");
     const auto expected =
         c.answers + kThanks +
         std::vector<std::string>{
@@ -111,19 +89,19 @@ TEST(Clinic, PaysForOneSampleOnlyAndAlwaysReturnsToSectionOne) {
   const std::vector<std::string> greeting = {
       "unload Form4",
       "load Form12",
-      msgbox("いらっしゃいませ。"),
+      msgboxLine("いらっしゃいませ。"),
       "ok",
-      msgbox("！！！！！！！！！！！すっすばらしいニキビ！！"),
+      msgboxLine("！！！！！！！！！！！すっすばらしいニキビ！！"),
       "ok",
-      msgbox("５００円あげるのでサンプルをとらせてください。"),
+      msgboxLine("５００円あげるのでサンプルをとらせてください。"),
       "ok",
       "show Form12"};
   const std::vector<std::string> back = {"unload Form12", "load Form4", "show Form4"};
-  const std::vector<std::string> sample = {msgbox("では、サンプルをとらせてもらいます。"),
+  const std::vector<std::string> sample = {msgboxLine("では、サンプルをとらせてもらいます。"),
                                            "ok",
-                                           msgbox("モーリン「イッテ！！！！」"),
+                                           msgboxLine("モーリン「イッテ！！！！」"),
                                            "ok",
-                                           msgbox("モーリンはHPを5へらした。"),
+                                           msgboxLine("モーリンはHPを5へらした。"),
                                            "ok"};
   const std::string enter = "click Form4.Image2\nok\nok\nok\n";
   const struct {
@@ -147,18 +125,18 @@ TEST(Clinic, PaysForOneSampleOnlyAndAlwaysReturnsToSectionOne) {
       {"second sample",
        startAt("Form4", {{Slot::Money, "600"}, {Slot::Hp, "95"}, {Slot::Clinic, "1"}}),
        enter + "click Form12.Command1\nok\n",
-       greeting + std::vector<std::string>{msgbox("あんたのもうあるわ！！"), "ok"} + back,
+       greeting + std::vector<std::string>{msgboxLine("あんたのもうあるわ！！"), "ok"} + back,
        {"0", "0", "0", "600", "95"}},
       {"refused",
        startAt("Form4", {{Slot::Clinic, "0"}}),
        enter + "click Form12.Command2\nok\n",
-       greeting + std::vector<std::string>{msgbox("だめですかーちぇ"), "ok"} + back,
+       greeting + std::vector<std::string>{msgboxLine("だめですかーちぇ"), "ok"} + back,
        {"0", "0", "0", "100", "100"}},
       // Refusing leaves the offer open.
       {"refused, then agreed on a later visit",
        startAt("Form4", {{Slot::Clinic, "0"}}),
        enter + "click Form12.Command2\nok\n" + enter + "click Form12.Command1\nok\nok\nok\n",
-       greeting + std::vector<std::string>{msgbox("だめですかーちぇ"), "ok"} + back + greeting +
+       greeting + std::vector<std::string>{msgboxLine("だめですかーちぇ"), "ok"} + back + greeting +
            sample + back,
        {"0", "0", "0", "600", "95"}},
   };
@@ -176,13 +154,13 @@ TEST(Clinic, ChangesMoneyAndHpBeforeItsMessagesAndTheFlagAfterThem) {
                           "click Form4.Image2\nok\nok\nok\nclick Form12.Command1\ndump\nok\nok\n"
                           "dump\nok\ndump\n");
   const std::vector<std::string> expected = {
-      msgbox("では、サンプルをとらせてもらいます。"),
+      msgboxLine("では、サンプルをとらせてもらいます。"),
       stateLine({{Slot::Money, "600"}, {Slot::Hp, "95"}}),
       "forms F5* Form12*",
       "ok",
-      msgbox("モーリン「イッテ！！！！」"),
+      msgboxLine("モーリン「イッテ！！！！」"),
       "ok",
-      msgbox("モーリンはHPを5へらした。"),
+      msgboxLine("モーリンはHPを5へらした。"),
       stateLine({{Slot::Money, "600"}, {Slot::Hp, "95"}}),
       "forms F5* Form12*",
       "ok",
@@ -197,9 +175,9 @@ TEST(Clinic, ChangesMoneyAndHpBeforeItsMessagesAndTheFlagAfterThem) {
 
 TEST(MedicineShop, SellsACureOfTenHpPerClickWhileTheMoneyLasts) {
   const std::vector<std::string> cure = {
-      msgbox("従業員：ありがとうございました。100円になります。"), "ok",
-      msgbox("モーリンのHPが10アップした！"), "ok"};
-  const std::vector<std::string> refused = {msgbox("お金が足りない"), "ok"};
+      msgboxLine("従業員：ありがとうございました。100円になります。"), "ok",
+      msgboxLine("モーリンのHPが10アップした！"), "ok"};
+  const std::vector<std::string> refused = {msgboxLine("お金が足りない"), "ok"};
   const std::string buy = "click Form14.Command1\nok\nok\n";
   const std::string refuse = "click Form14.Command1\nok\n";
   const struct {
@@ -229,8 +207,8 @@ TEST(MedicineShop, SellsACureOfTenHpPerClickWhileTheMoneyLasts) {
 }
 
 TEST(Restaurant, EveryAnswerReturnsToSectionThree) {
-  const std::string charge = msgbox("100円いただきやす！");
-  const std::string comeAgain = msgbox("また来てね！！");
+  const std::string charge = msgboxLine("100円いただきやす！");
+  const std::string comeAgain = msgboxLine("また来てね！！");
   const struct {
     const char* name;
     const char* money;
@@ -242,19 +220,19 @@ TEST(Restaurant, EveryAnswerReturnsToSectionThree) {
       {"99 yen",
        "99",
        "click Form20.Command1\nok\nok\nok\n",
-       {charge, "ok", msgbox("お金が足らんよ！"), "ok", comeAgain, "ok"},
+       {charge, "ok", msgboxLine("お金が足らんよ！"), "ok", comeAgain, "ok"},
        "99",
        "100"},
       {"100 yen",
        "100",
        "click Form20.Command1\nok\nok\n",
-       {charge, "ok", msgbox("モーリンのHPが10あがった！！！"), "ok"},
+       {charge, "ok", msgboxLine("モーリンのHPが10あがった！！！"), "ok"},
        "0",
        "110"},
       {"200 yen",
        "200",
        "click Form20.Command1\nok\nok\n",
-       {charge, "ok", msgbox("モーリンのHPが10あがった！！！"), "ok"},
+       {charge, "ok", msgboxLine("モーリンのHPが10あがった！！！"), "ok"},
        "100",
        "110"},
       {"declined", "100", "click Form20.Command2\nok\n", {comeAgain, "ok"}, "100", "100"},

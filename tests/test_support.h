@@ -36,4 +36,27 @@ std::string readSourceFile(const std::string& relativePath);
 // A script that plays the title and the opening, ending on section 1 with the state window.
 std::string throughOpening();
 
+// What the game does once the prelude has opened its screen: the lines after the first
+// "show F5", without times.
+std::vector<std::string> play(const Prelude& start, const std::string& script);
+
+// Slots and the texts written to them.
+using Slots = std::vector<std::pair<core::Slot, std::string>>;
+
+// The `state` line of a dump: the texts every slot starts with, `changes` written over them.
+std::string stateLine(const Slots& changes = {});
+
+// The line a message box leaves in the transcript, its text quoted as the transcript quotes it.
+std::string msgboxLine(const std::string& text);
+
+// The line of `control` ("Form13.Label5") in the last `dump FORM` that listed it, without its
+// time. The lines may come with or without times.
+std::string controlLine(const std::vector<std::string>& lines, const std::string& control);
+
+// The caption on that line, its escapes undone.
+std::string captionOf(const std::vector<std::string>& lines, const std::string& control);
+
+// `text` written `count` times in a row.
+std::string repeated(const std::string& text, int count);
+
 }  // namespace testing_support

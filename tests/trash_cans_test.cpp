@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "test_support.h"
@@ -11,34 +10,17 @@
 namespace {
 
 using core::Slot;
-using testing_support::after;
+using testing_support::msgboxLine;
+using testing_support::play;
 using testing_support::Prelude;
-using testing_support::replayLines;
 using testing_support::startAt;
-using testing_support::withoutTimes;
-
-using Slots = std::vector<std::pair<Slot, const char*>>;
-
-std::vector<std::string> play(const Prelude& start, const std::string& script) {
-  return withoutTimes(after(replayLines(script, start), "show F5"));
-}
-
-std::string stateLine(const Slots& changes = {}) {
-  std::vector<std::string> texts = {"0", "0", "0", "100", "100", "0", "1", "0",
-                                    "0", "0", "0", "0",   "0",   "0", "0", "0"};
-  for (const auto& [slot, text] : changes) texts[static_cast<int>(slot) - 1] = text;
-  std::string line = "state";
-  for (const auto& text : texts) line += " \"" + text + "\"";
-  return line;
-}
-
-std::string msgbox(const std::string& text) { return "msgbox \"" + text + "\""; }
+using testing_support::stateLine;
 
 Prelude inTheYard() { return startAt("Form21", {{Slot::CardKey, "1"}}); }
 
-const std::vector<std::string> kEmptyCan = {msgbox("ガサガサ"), "ok", msgbox("ごみ箱はからだ"),
-                                            "ok"};
-const std::vector<std::string> kKeyFound = {msgbox("電動スクーターのカギを見つけた！"), "ok",
+const std::vector<std::string> kEmptyCan = {msgboxLine("ガサガサ"), "ok",
+                                            msgboxLine("ごみ箱はからだ"), "ok"};
+const std::vector<std::string> kKeyFound = {msgboxLine("電動スクーターのカギを見つけた！"), "ok",
                                             "unload Form21", "load Form7", "show Form7"};
 
 void append(std::vector<std::string>& lines, const std::vector<std::string>& more) {
@@ -90,10 +72,10 @@ TEST(TrashCans, TheFifthEmptySearchCostsTheCardKey) {
   }
   script += "click Form21.Image1\nok\nok\nok\nok\nclick Form7.Image4\nok\ndump\n";
   append(expected, kEmptyCan);
-  append(expected,
-         {msgbox("やばい！店長に見つかった！"), "ok", msgbox("モーリンは、カードキーをとられた。"),
-          "ok", "unload Form21", "load Form7", "show Form7", msgbox("カードキーがありません！！"),
-          "ok", stateLine(), "forms F5* Form7*"});
+  append(expected, {msgboxLine("やばい！店長に見つかった！"), "ok",
+                    msgboxLine("モーリンは、カードキーをとられた。"), "ok", "unload Form21",
+                    "load Form7", "show Form7", msgboxLine("カードキーがありません！！"), "ok",
+                    stateLine(), "forms F5* Form7*"});
   EXPECT_EQ(play(inTheYard(), script), expected);
 }
 
@@ -114,8 +96,8 @@ TEST(TrashCans, TheKeyAnswersWhateverTheCountAndEachVisitCountsAfresh) {
   const std::string script = visit + "dump\nclick Form7.Image4\nok\n" + visit + "dump\n";
   std::vector<std::string> expected = searches;
   const std::string afterTheKey = stateLine({{Slot::CardKey, "1"}, {Slot::ScooterKey, "1"}});
-  append(expected, {afterTheKey, "forms F5* Form7*", msgbox("カードキーで店の裏側に入れた！"), "ok",
-                    "load Form21", "show Form21", "unload Form7"});
+  append(expected, {afterTheKey, "forms F5* Form7*", msgboxLine("カードキーで店の裏側に入れた！"),
+                    "ok", "load Form21", "show Form21", "unload Form7"});
   append(expected, searches);
   append(expected, {afterTheKey, "forms F5* Form7*"});
 
