@@ -1,24 +1,21 @@
 #include "view_qt/form_window.h"
 
 #include <QCloseEvent>
-#include <QGlyphRun>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRawFont>
 #include <QScreen>
 #include <QStyle>
-#include <QTextLayout>
 #include <algorithm>
 #include <limits>
 #include <utility>
 #include <vector>
 
+#include "view_qt/caption.h"
 #include "view_qt/look.h"
 #include "view_qt/pictures.h"
 
@@ -28,81 +25,6 @@ using core::Control;
 using core::Kind;
 
 namespace {
-
-Qt::Alignment toQt(core::Align align) {
-  switch (align) {
-    case core::Align::Center:
-      return Qt::AlignHCenter;
-    case core::Align::Right:
-      return Qt::AlignRight;
-    case core::Align::Left:
-      break;
-  }
-  return Qt::AlignLeft;
-}
-
-// The IPA fonts have no bold face; the font engine thickens their glyphs, but only those it
-// caches, which stop at this size in device pixels. Larger text is drawn from outlines, thin.
-constexpr int kLargestCachedGlyph = 64;
-
-// Bold text from outlines, thickened as the font engine thickens smaller glyphs: by a 24th of
-// the em in all.
-void drawEmboldened(QPainter& p, const QTextLayout& layout, QPointF origin, const QColor& color,
-                    int pixelSize) {
-  QPainterPath outline;
-  for (const QGlyphRun& run : layout.glyphRuns()) {
-    const QRawFont font = run.rawFont();
-    const QList<quint32> glyphs = run.glyphIndexes();
-    const QList<QPointF> positions = run.positions();
-    for (qsizetype i = 0; i < glyphs.size() && i < positions.size(); ++i) {
-      outline.addPath(font.pathForGlyph(glyphs[i]).translated(positions[i]));
-    }
-  }
-  outline.translate(origin);
-  outline.setFillRule(Qt::WindingFill);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.fillPath(outline, color);
-  p.strokePath(outline, QPen(color, pixelSize / 24.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-}
-
-// A label's caption as the form designer lays it out: wrapped within the label's width, at
-// word boundaries where the text has them and between any two characters where it has not
-// (a run of "！" is one long word), from the top, clipped to the label.
-void drawCaption(QPainter& p, const QRectF& r, const Control& c) {
-  const core::ControlDesign& d = c.design();
-  QString text = QString::fromStdString(c.rawCaption());
-  if (text.isEmpty()) return;
-  text.replace(QStringLiteral("\r\n"), QString(QChar::LineSeparator));
-  text.replace(QLatin1Char('\n'), QChar::LineSeparator);
-  text.replace(QLatin1Char('\r'), QChar::LineSeparator);
-
-  QTextOption option;
-  option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-  option.setAlignment(toQt(d.align));
-  const QFont font = fontFor(d.font);
-  QTextLayout layout(text, font, p.device());
-  layout.setTextOption(option);
-  layout.beginLayout();
-  qreal y = 0;
-  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-    line.setLineWidth(r.width());
-    line.setPosition(QPointF(0, y));
-    y += line.height();
-    if (y >= r.height()) break;  // the rest lies below the label
-  }
-  layout.endLayout();
-
-  p.save();
-  p.setClipRect(r);
-  const QColor color = toQColor(d.fore.value_or(kText));
-  if (font.bold() && font.pixelSize() * p.device()->devicePixelRatioF() >= kLargestCachedGlyph) {
-    drawEmboldened(p, layout, r.topLeft(), color, font.pixelSize());
-  } else {
-    p.setPen(color);
-    layout.draw(&p, r.topLeft());
-  }
-  p.restore();
-}
 
 // A one-pixel line along a rectangle's edges, inside it, crisp at any device pixel ratio.
 void drawOutline(QPainter& p, const QRectF& r, const QColor& color) {
@@ -173,7 +95,7 @@ class Surface : public QWidget {
       switch (c.kind()) {
         case Kind::Label:
           if (!d.transparent) p.fillRect(r, toQColor(d.back.value_or(kFace)));
-          drawCaption(p, r, c);
+          drawCaption(p, r, c.rawCaption(), d.font, d.align, toQColor(d.fore.value_or(kText)));
           break;
         case Kind::Image: {
           const QImage& picture = pictureImage(c.rawPicture(), dpr);

@@ -12,6 +12,7 @@
 
 #include "core/screen.h"
 #include "view/view_support.h"
+#include "view_qt/caption.h"
 #include "view_qt/game.h"
 #include "view_qt/look.h"
 
@@ -170,6 +171,20 @@ TEST(Windows, TheMouseReachesTheControlTheRuntimeFindsThere) {
   }
 }
 
+// The stand-in faces are a little wider than the designed ones; no caption of any screen may
+// lose a line to that.
+TEST(Windows, EveryCaptionAsDesignedIsWhollyInsideItsLabel) {
+  for (const FormDesign& design : gameDesigns()) {
+    for (const ControlDesign& c : design.controls) {
+      if (c.kind != Kind::Label || c.caption.empty()) continue;
+      const QRect r = view::pxRect(c.rect);
+      const view::CaptionFit fit = view::fitCaption(c.caption, c.font, r.width(), r.height());
+      EXPECT_TRUE(fit.fits()) << design.name << "." << c.name << " \"" << c.caption << "\" takes "
+                              << fit.lines << " lines where " << fit.room << " show";
+    }
+  }
+}
+
 TEST(Windows, FacesAndSizesOfText) {
   struct Case {
     Font font;
@@ -193,35 +208,39 @@ TEST(Windows, FacesAndSizesOfText) {
   }
 }
 
-// The IPA faces have no bold of their own, and the font engine thickens only small glyphs.
+// The IPA faces have no bold of their own: bold is thickened regular, as thick at every size
+// and every device pixel ratio.
 TEST(Windows, BoldCaptionsAreBoldAtEverySize) {
-  auto ink = [](const Font& font) {
+  auto ink = [](const Font& font, qreal dpr) {
     FormDesign f;
     f.name = "Ink";
     f.width = 9000;
     f.height = 2000;
     f.back = 0xFFFFFF;
     f.controls = {
-        label("Label1", "ドカスカ2", {0, 0, 9000, 2000}).withFont(font).withBack(0xFFFFFF)};
+        label("Label1", "何言ってるんだ2", {0, 0, 9000, 2000}).withFont(font).withBack(0xFFFFFF)};
     std::vector<std::string> log;
     NullHost host;
     Runtime runtime(host);
     Form& form = runtime.add(std::make_unique<Probe>(runtime, f, log));
     runtime.start("Ink");
     view::FormWindow w(form, nullptr);
-    QImage image(w.size(), QImage::Format_RGB32);
+    QImage image(w.size() * dpr, QImage::Format_RGB32);
+    image.setDevicePixelRatio(dpr);
     w.render(&image);
-    long dark = 0;
+    double dark = 0;
     for (int y = 0; y < image.height(); ++y) {
-      for (int x = 0; x < image.width(); ++x) dark += qGray(image.pixel(x, y)) < 128;
+      for (int x = 0; x < image.width(); ++x) dark += 255 - qGray(image.pixel(x, y));
     }
     return dark;
   };
-  for (double points : {9.0, 24.0, 36.0, 48.0, 72.0}) {
-    SCOPED_TRACE(points);
-    const long regular = ink(gothic(points));
-    const long bold = ink(gothic(points, true));
-    EXPECT_GT(bold, regular + regular / 10);
+  for (qreal dpr : {1.0, 2.0}) {
+    for (double points : {9.0, 24.0, 36.0, 48.0, 72.0}) {
+      SCOPED_TRACE(std::to_string(points) + " pt at " + std::to_string(dpr));
+      const double ratio = ink(gothic(points, true), dpr) / ink(gothic(points), dpr);
+      EXPECT_GT(ratio, 1.25);
+      EXPECT_LT(ratio, 2.0);
+    }
   }
 }
 
