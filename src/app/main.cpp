@@ -54,6 +54,9 @@ int runReplay(const std::string& path, const std::string& name, const std::strin
   replay::Replay replay(*in, std::cout, name);
   replay.setShotWriter(shots.get());
   const replay::Outcome outcome = replay.run();
+  // The pictures' windows show the replay's forms: they go before the forms do.
+  replay.setShotWriter(nullptr);
+  shots.reset();
   std::cout.flush();
   if (outcome.status != 0) std::cerr << outcome.error << '\n';
   return outcome.status;

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -169,6 +170,27 @@ TEST(Windows, TheMouseReachesTheControlTheRuntimeFindsThere) {
       expect({name + " down", name + " click"});
     }
   }
+}
+
+TEST(Windows, TheControlThatHoldsTheFocusHasItWhenTheWindowOpens) {
+  int checked = 0;
+  for (const FormDesign& design : gameDesigns()) {
+    const auto focused = std::find_if(design.controls.begin(), design.controls.end(),
+                                      [](const ControlDesign& c) { return c.focus && c.visible; });
+    if (focused == design.controls.end()) continue;
+    SCOPED_TRACE(design.name + "." + focused->name);
+    std::vector<std::string> log;
+    view::GameOptions options;
+    options.install = [&](Runtime& runtime) {
+      runtime.add(std::make_unique<Probe>(runtime, design, log));
+    };
+    view::Game game(options);
+    game.start(design.name);
+    view::FormWindow& w = *game.window(design.name);
+    EXPECT_EQ(w.focusWidget(), w.widgetOf(focused->name));
+    ++checked;
+  }
+  EXPECT_GT(checked, 3);
 }
 
 // The stand-in faces are a little wider than the designed ones; no caption of any screen may
