@@ -14,7 +14,9 @@
 namespace view_testing {
 
 QPoint pixelAt(int xTwips, int yTwips) {
-  return QPoint(xTwips / core::kTwipsPerPixel, yTwips / core::kTwipsPerPixel);
+  const QPoint px(xTwips / core::kTwipsPerPixel, yTwips / core::kTwipsPerPixel);
+  // To the test library, 0,0 means the window's centre.
+  return px.isNull() ? QPoint(1, 1) : px;
 }
 
 void click(QWidget& window, QPoint px, Qt::MouseButton button) {

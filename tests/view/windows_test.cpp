@@ -5,8 +5,11 @@
 #include <QImage>
 #include <QPainter>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -169,6 +172,77 @@ TEST(Windows, TheMouseReachesTheControlTheRuntimeFindsThere) {
       view_testing::click(*w, px);
       expect({name + " down", name + " click"});
     }
+  }
+}
+
+// Every press of any button is a MouseDown; a press and release of the left one on the same
+// control is a Click, the second of a fast double click too.
+TEST(Windows, PressesAndClicksOfEveryButton) {
+  const FormDesign design = stack();
+  struct Case {
+    const char* what;
+    QPoint px;
+    std::function<void(QWindow*, QPoint)> act;
+    std::vector<std::string> log;
+  };
+  const Case cases[] = {
+      {"right button on a push button",
+       {60, 50},
+       [](QWindow* w, QPoint p) { QTest::mouseClick(w, Qt::RightButton, {}, p); },
+       {"OverPhoto down"}},
+      {"middle button on an image",
+       {10, 190},
+       [](QWindow* w, QPoint p) { QTest::mouseClick(w, Qt::MiddleButton, {}, p); },
+       {"Photo down"}},
+      {"double click on a push button",
+       {60, 50},
+       [](QWindow* w, QPoint p) { QTest::mouseDClick(w, Qt::LeftButton, {}, p); },
+       {"OverPhoto down", "OverPhoto click", "OverPhoto down", "OverPhoto click"}},
+      {"double click in a picture box",
+       {160, 100},
+       [](QWindow* w, QPoint p) { QTest::mouseDClick(w, Qt::LeftButton, {}, p); },
+       {"BoxChild down", "BoxChild click", "BoxChild down", "BoxChild click"}},
+      {"double click on a text box",
+       {50, 170},
+       [](QWindow* w, QPoint p) { QTest::mouseDClick(w, Qt::LeftButton, {}, p); },
+       {"Text down", "Text click", "Text down", "Text click"}},
+      {"pressed on the photo, let go on the button",
+       {10, 190},
+       [](QWindow* w, QPoint p) {
+         QTest::mousePress(w, Qt::LeftButton, {}, p);
+         QTest::mouseRelease(w, Qt::LeftButton, {}, QPoint(60, 50));
+       },
+       {"Photo down"}},
+      {"pressed on the button, let go on the photo",
+       {60, 50},
+       [](QWindow* w, QPoint p) {
+         QTest::mousePress(w, Qt::LeftButton, {}, p);
+         QTest::mouseRelease(w, Qt::LeftButton, {}, QPoint(10, 190));
+       },
+       {"OverPhoto down"}},
+      {"Enter on the focused button",
+       {},
+       [](QWindow* w, QPoint) { QTest::keyClick(w, Qt::Key_Return); },
+       {"OverPhoto click"}},
+      {"Space on the focused button",
+       {},
+       [](QWindow* w, QPoint) { QTest::keyClick(w, Qt::Key_Space); },
+       {"OverPhoto click"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::vector<std::string> log;
+    view::GameOptions options;
+    options.install = [&](Runtime& runtime) {
+      runtime.add(std::make_unique<Probe>(runtime, design, log));
+    };
+    view::Game game(options);
+    game.start("Stack");
+    view::FormWindow& w = *game.window("Stack");
+    w.widgetOf("OverPhoto")->setFocus();
+    c.act(w.windowHandle(), c.px);
+    std::erase_if(log, [](const std::string& e) { return e.ends_with(" move"); });
+    EXPECT_EQ(log, c.log);
   }
 }
 
