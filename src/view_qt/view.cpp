@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QTimer>
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
@@ -16,6 +18,40 @@
 #include "view_qt/snapshot.h"
 
 namespace view {
+
+namespace {
+
+long peakResidentKiB() {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);) {
+    if (line.rfind("VmHWM:", 0) == 0) return std::stol(line.substr(6));
+  }
+  return -1;
+}
+
+// For the start-up benchmark (DOKASUKA2_EXIT_WHEN_SHOWN): reports the moment the first window
+// has been painted, and the peak memory so far, then leaves.
+class ReportWhenShown : public QObject {
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (!reported_ && event->type() == QEvent::Paint && watched->isWidgetType()) {
+      reported_ = true;
+      QTimer::singleShot(0, [] {
+        const auto now = std::chrono::system_clock::now().time_since_epoch();
+        std::cout << "shown_ns="
+                  << std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()
+                  << " peak_kib=" << peakResidentKiB() << std::endl;
+        QApplication::quit();
+      });
+    }
+    return false;
+  }
+
+ private:
+  bool reported_ = false;
+};
+
+}  // namespace
 
 int play(int& argc, char** argv, const std::string& recordPath) {
   QApplication app(argc, argv);
@@ -45,6 +81,9 @@ int play(int& argc, char** argv, const std::string& recordPath) {
     }
     options.transcript = &transcript;
   }
+
+  ReportWhenShown report;
+  if (std::getenv("DOKASUKA2_EXIT_WHEN_SHOWN") != nullptr) app.installEventFilter(&report);
 
   Game game(std::move(options));
   game.start("Form1");
