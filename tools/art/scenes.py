@@ -388,7 +388,7 @@ def store():
             + rect(-2, 150, w + 4, h - 148, lot, lw=0)
             # the building
             + rect(40, 60, 320, 110, WALL) + rect(40, 50, 320, 18, ROOF_RED)
-            + rect(120, 14, 160, 40, WHITE, rx=6) + text(200, 44, "ドカマート", 26, RED)
+            + rect(120, 14, 160, 40, WHITE, rx=6) + text(200, 44, "知多店", 26, RED)
             + rect(60, 80, 80, 50, GLASS) + rect(260, 80, 80, 50, GLASS)
             + line(100, 80, 100, 130) + line(300, 80, 300, 130)
             + rect(160, 96, 80, 74, "#9fd8f0") + line(200, 96, 200, 170)
