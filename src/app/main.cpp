@@ -1,10 +1,11 @@
 // dokasuka2: the game, or a scripted run of it.
 #include <QApplication>
+#include <QFile>
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -25,23 +26,8 @@ int usageError(const std::string& message) {
   return 2;
 }
 
-std::string demoScriptPath() {
-  if (const char* env = std::getenv("DOKASUKA2_WALKTHROUGH")) return env;
-  return DOKASUKA_DEMO_SCRIPT;
-}
-
-int runReplay(const std::string& path, const std::string& name, const std::string& shotsDir,
-              int& argc, char** argv) {
-  std::ifstream file;
-  std::istream* in = &std::cin;
-  if (path != "-") {
-    file.open(path, std::ios::binary);
-    if (!file) {
-      std::cerr << name << ":0: the script cannot be read\n";
-      return 2;
-    }
-    in = &file;
-  }
+int runReplay(std::istream& in, const std::string& name, const std::string& shotsDir, int& argc,
+              char** argv) {
   // Pictures of the windows need Qt, but never a display.
   std::unique_ptr<QApplication> app;
   std::unique_ptr<replay::ShotWriter> shots;
@@ -51,7 +37,7 @@ int runReplay(const std::string& path, const std::string& name, const std::strin
     shots = view::makeShotWriter(shotsDir);
   }
   std::ios::sync_with_stdio(false);
-  replay::Replay replay(*in, std::cout, name);
+  replay::Replay replay(in, std::cout, name);
   replay.setShotWriter(shots.get());
   const replay::Outcome outcome = replay.run();
   // The pictures' windows show the replay's forms: they go before the forms do.
@@ -98,10 +84,24 @@ int main(int argc, char** argv) {
   if (!shotsDir.empty() && replayPath.empty() && !demo) {
     return usageError("--shots goes with --replay or --demo");
   }
-  if (!replayPath.empty()) return runReplay(replayPath, replayPath, shotsDir, argc, argv);
+  if (replayPath == "-") return runReplay(std::cin, "-", shotsDir, argc, argv);
+  if (!replayPath.empty()) {
+    std::ifstream file(replayPath, std::ios::binary);
+    if (!file) {
+      std::cerr << replayPath << ":0: the script cannot be read\n";
+      return 2;
+    }
+    return runReplay(file, replayPath, shotsDir, argc, argv);
+  }
   if (demo) {
-    const std::string path = demoScriptPath();
-    return runReplay(path, path, shotsDir, argc, argv);
+    // The walkthrough is compiled in, so the demo plays wherever the binary is.
+    QFile walkthrough(QStringLiteral(":/scripts/walkthrough.txt"));
+    if (!walkthrough.open(QIODevice::ReadOnly)) {
+      std::cerr << "dokasuka2: the bundled walkthrough is missing\n";
+      return 2;
+    }
+    std::istringstream script(walkthrough.readAll().toStdString());
+    return runReplay(script, "walkthrough.txt", shotsDir, argc, argv);
   }
   return view::play(argc, argv, recordPath);
 }
