@@ -26,9 +26,10 @@ class Window : public QWidget {
     if (reported_) return;
     reported_ = true;
     const auto now = std::chrono::system_clock::now().time_since_epoch();
-    std::printf("shown_ns=%lld peak_kib=%ld\n",
-                static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()),
-                peakResidentKiB());
+    std::printf(
+        "shown_ns=%lld peak_kib=%ld\n",
+        static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()),
+        peakResidentKiB());
     std::fflush(stdout);
     QApplication::quit();
   }
