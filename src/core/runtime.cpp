@@ -95,6 +95,15 @@ void Control::setTop(int twips) {
   changed();
 }
 
+bool Control::shownOnScreen() const {
+  for (const Control* c = this;;) {
+    if (!c->visible_) return false;
+    if (c->design().container.empty()) return true;
+    c = form_->find(c->design().container);
+    if (c == nullptr) return true;
+  }
+}
+
 Rect Control::rect() const { return Rect{left_, top_, design_->rect.width, design_->rect.height}; }
 
 int Control::interval() const {
@@ -330,8 +339,10 @@ void skipPast(Micros& nextDue, Micros armedAt, Micros period, Micros now) {
 
 }  // namespace
 
-std::optional<Micros> Runtime::nextDue() const {
-  const Control* best = nullptr;
+// The armed timer that ticks next: the earliest due, and of those due together the one armed
+// first. A timer whose handler is running is skipped: it is never re-entered.
+Control* Runtime::earliestTimer() const {
+  Control* best = nullptr;
   for (Form* f : loadOrder_) {
     for (const auto& c : f->controls_) {
       if (c->kind() != Kind::Timer || c->interval_ == 0 || c->running_) continue;
@@ -341,22 +352,18 @@ std::optional<Micros> Runtime::nextDue() const {
       }
     }
   }
+  return best;
+}
+
+std::optional<Micros> Runtime::nextDue() const {
+  const Control* best = earliestTimer();
   if (best == nullptr) return std::nullopt;
   return best->nextDue_;
 }
 
 bool Runtime::runNextTimer() {
   if (ended_) return false;
-  Control* best = nullptr;
-  for (Form* f : loadOrder_) {
-    for (auto& c : f->controls_) {
-      if (c->kind() != Kind::Timer || c->interval_ == 0 || c->running_) continue;
-      if (best == nullptr || c->nextDue_ < best->nextDue_ ||
-          (c->nextDue_ == best->nextDue_ && c->armSequence_ < best->armSequence_)) {
-        best = c.get();
-      }
-    }
-  }
+  Control* best = earliestTimer();
   if (best == nullptr || best->nextDue_ > host_->now()) return false;
   fire(*best);
   return true;
@@ -502,23 +509,10 @@ std::optional<Ignored> Runtime::mouseMove(Form& form, int x, int y) {
   return std::nullopt;
 }
 
-namespace {
-
-bool shownOnScreen(Form& form, Control& control) {
-  for (Control* c = &control;;) {
-    if (!c->rawVisible()) return false;
-    if (c->design().container.empty()) return true;
-    c = form.find(c->design().container);
-    if (c == nullptr) return true;
-  }
-}
-
-}  // namespace
-
 std::optional<Ignored> Runtime::pressKey(Control& control) {
   Form& form = control.form();
   if (auto refused = inputAllowed(form)) return refused;
-  if (!shownOnScreen(form, control)) return Ignored{control.name() + " is hidden"};
+  if (!control.shownOnScreen()) return Ignored{control.name() + " is hidden"};
   if (control.kind() != Kind::Button && control.kind() != Kind::TextBox) {
     return Ignored{control.name() + " cannot take the focus"};
   }
@@ -533,7 +527,7 @@ std::optional<Ignored> Runtime::typeText(Control& control, const std::string& te
   Form& form = control.form();
   if (auto refused = inputAllowed(form)) return refused;
   if (control.kind() != Kind::TextBox) return Ignored{control.name() + " is not a text box"};
-  if (!shownOnScreen(form, control)) return Ignored{control.name() + " is hidden"};
+  if (!control.shownOnScreen()) return Ignored{control.name() + " is hidden"};
   dispatch([&] { control.setText(text); });
   return std::nullopt;
 }

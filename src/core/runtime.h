@@ -80,6 +80,8 @@ class Control {
 
   bool visible() const;
   void setVisible(bool value);
+  // Visible, and so is every picture box around it (without loading the form).
+  bool shownOnScreen() const;
 
   const std::string& picture() const;
   void setPicture(const std::string& asset);
@@ -265,6 +267,7 @@ class Runtime {
   std::optional<Ignored> inputAllowed(Form& form) const;
   void record(TraceEvent::Type type, const std::string& text);
   void rescheduleWake();
+  Control* earliestTimer() const;
   Control* hitIn(Form& form, const std::string& container, int x, int y);
 
   Host* host_;

@@ -134,10 +134,7 @@ void Replay::pointAt(
   core::Form& form = control.form();
   if (runtime_->modal()) return ignored(cmd, {"a message box is open"});
   if (!form.loaded()) return ignored(cmd, {form.name() + " is not loaded"});
-  for (core::Control* c = &control; c != nullptr;) {
-    if (!c->rawVisible()) return ignored(cmd, {control.name() + " is hidden"});
-    c = c->design().container.empty() ? nullptr : form.find(c->design().container);
-  }
+  if (!control.shownOnScreen()) return ignored(cmd, {control.name() + " is hidden"});
   const auto point = runtime_->reachablePoint(control);
   if (!point) return ignored(cmd, {control.name() + " is covered everywhere"});
   if (auto why = act(form, point->first, point->second)) ignored(cmd, *why);
